@@ -42,6 +42,10 @@ bool parseLine(const std::string& line, GlCall& call)
     if (space == std::string::npos || line.compare(space + 1, 2, "gl") != 0) {
         return false;
     }
+    // apitrace's own stand-ins for state that a new context starts with.
+    if (line.size() >= 8 && line.compare(line.size() - 8, 8, " // fake") == 0) {
+        return false;
+    }
     const auto open = line.find('(', space);
     if (open == std::string::npos) {
         return false;

@@ -1,7 +1,9 @@
 #include "virtual_display.h"
 
 #include <csignal>
+#include <fcntl.h>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -16,8 +18,12 @@ VirtualDisplay::VirtualDisplay()
     if (pid_ == 0) {
         close(fds[0]);
         const std::string fd = std::to_string(fds[1]);
-        // Xvfb's chatter on stderr is not the program's.
-        freopen("/dev/null", "w", stderr);
+        // The server must not outlive the tests, nor hold their output open.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        const int none = open("/dev/null", O_RDWR);
+        dup2(none, 0);
+        dup2(none, 1);
+        dup2(none, 2);
         execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
                "-noreset", static_cast<char*>(nullptr));
         _exit(127);
