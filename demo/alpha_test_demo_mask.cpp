@@ -8,6 +8,19 @@
 #include <iostream>
 #include <string>
 
+namespace {
+
+// The GL refuses sizes beyond its largest texture anyway, and Mesa's software
+// renderer crashes on some of them (a width of 2^30, say) instead.
+bool fitsTexture(std::int32_t width, std::int32_t height)
+{
+    GLint largest = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+    return width <= largest && height <= largest;
+}
+
+} // namespace
+
 void AlphaTestDemo::loadImage()
 {
     MaskFileStream in(imageFileName);
@@ -28,7 +41,7 @@ void AlphaTestDemo::createAlphaTexture()
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     // No buffer means sizes no buffer can hold: nothing to upload.
-    if (pixels) {
+    if (pixels && fitsTexture(imageWidth, imageHeight)) {
         // The rows are packed; the default alignment of 4 would read past the
         // end of the buffer for widths that are not a multiple of 4.
         glPixelStorei(GL_UNPACK_ALIGNMENT, 1);

@@ -165,8 +165,8 @@ TEST_F(ProgramTrace, InitSetsUpTheStateAndUploadsTheMask)
     }
     EXPECT_TRUE(sameFloat(c[clear].argument("alpha"), 1.0));
 
-    const std::vector<std::string> texture{"glGenTextures", "glBindTexture", "glTexParameteri", "glTexParameteri",
-                                           "glPixelStorei",  "glTexImage2D",  "glEnable"};
+    const std::vector<std::string> texture{"glGenTextures", "glBindTexture",  "glTexParameteri", "glTexParameteri",
+                                           "glGetIntegerv", "glPixelStorei",  "glTexImage2D",    "glEnable"};
     ASSERT_LT(clear + texture.size(), c.size());
     for (std::size_t i = 0; i < texture.size(); ++i) {
         EXPECT_EQ(c[clear + 1 + i].name, texture[i]);
@@ -176,9 +176,10 @@ TEST_F(ProgramTrace, InitSetsUpTheStateAndUploadsTheMask)
     EXPECT_EQ(c[clear + 3].argument("param"), "GL_LINEAR");
     EXPECT_EQ(c[clear + 4].argument("pname"), "GL_TEXTURE_MIN_FILTER");
     EXPECT_EQ(c[clear + 4].argument("param"), "GL_LINEAR");
-    EXPECT_EQ(c[clear + 5].argument("pname"), "GL_UNPACK_ALIGNMENT");
-    EXPECT_EQ(c[clear + 5].argument("param"), "1");
-    const GlCall& upload = c[clear + 6];
+    EXPECT_EQ(c[clear + 5].argument("pname"), "GL_MAX_TEXTURE_SIZE");
+    EXPECT_EQ(c[clear + 6].argument("pname"), "GL_UNPACK_ALIGNMENT");
+    EXPECT_EQ(c[clear + 6].argument("param"), "1");
+    const GlCall& upload = c[clear + 7];
     EXPECT_EQ(upload.argument("level"), "0");
     EXPECT_EQ(upload.argument("internalformat"), "GL_ALPHA");
     EXPECT_EQ(upload.argument("width"), "5");
@@ -187,7 +188,7 @@ TEST_F(ProgramTrace, InitSetsUpTheStateAndUploadsTheMask)
     EXPECT_EQ(upload.argument("format"), "GL_ALPHA");
     EXPECT_EQ(upload.argument("type"), "GL_UNSIGNED_BYTE");
     EXPECT_EQ(upload.argument("pixels"), "blob(15)");
-    EXPECT_EQ(c[clear + 7].argument("cap"), "GL_TEXTURE_2D");
+    EXPECT_EQ(c[clear + 8].argument("cap"), "GL_TEXTURE_2D");
 }
 
 TEST_F(ProgramTrace, ReshapeRebuildsTheProjectionForTheWindow)
