@@ -176,16 +176,25 @@ bool MaskFileStream::gatherNumber(std::uint64_t& magnitude, bool& negative)
     return anyDigit;
 }
 
-void MaskFileStream::extractNumber(std::int32_t& target)
+MaskFileStream::NumberStart MaskFileStream::startNumber(std::uint64_t& magnitude, bool& negative)
 {
     if (!startStep() || !skipWhiteSpace()) {
-        return;
+        return NumberStart::leaveTarget;
     }
-    std::uint64_t magnitude = 0;
-    bool negative = false;
     if (!gatherNumber(magnitude, negative)) {
         fail_ = true;
-        target = 0;
+        return NumberStart::noDigit;
+    }
+    return NumberStart::gathered;
+}
+
+void MaskFileStream::extractNumber(std::int32_t& target)
+{
+    std::uint64_t magnitude = 0;
+    bool negative = false;
+    const NumberStart start = startNumber(magnitude, negative);
+    if (start != NumberStart::gathered) {
+        target = start == NumberStart::noDigit ? 0 : target;
         return;
     }
     const std::int64_t limit = negative ? -static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::min())
@@ -196,14 +205,11 @@ void MaskFileStream::extractNumber(std::int32_t& target)
 
 void MaskFileStream::extractNumber(std::uint32_t& target)
 {
-    if (!startStep() || !skipWhiteSpace()) {
-        return;
-    }
     std::uint64_t magnitude = 0;
     bool negative = false;
-    if (!gatherNumber(magnitude, negative)) {
-        fail_ = true;
-        target = 0;
+    const NumberStart start = startNumber(magnitude, negative);
+    if (start != NumberStart::gathered) {
+        target = start == NumberStart::noDigit ? 0 : target;
         return;
     }
     const std::uint32_t largest = std::numeric_limits<std::uint32_t>::max();

@@ -46,6 +46,9 @@ private:
     int take();
     bool startStep();
     bool skipWhiteSpace();
+    enum class NumberStart { leaveTarget, noDigit, gathered };
+    // The steps every number extraction shares: skipping, gathering, flags.
+    NumberStart startNumber(std::uint64_t& magnitude, bool& negative);
     // Returns false when no digit was found; magnitude and negative describe
     // what was gathered.
     bool gatherNumber(std::uint64_t& magnitude, bool& negative);

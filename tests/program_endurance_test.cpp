@@ -36,18 +36,6 @@ std::string modelLine(double t)
     return "Schwellwert: " + widened;
 }
 
-std::vector<std::string> reportLines(const std::string& output)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(output);
-    for (std::string line; std::getline(in, line);) {
-        if (line.rfind("Schwellwert: ", 0) == 0) {
-            lines.push_back(line);
-        }
-    }
-    return lines;
-}
-
 // Every key but ESC, by xdotool keysym, with the character it sends.
 struct Key {
     const char* keysym;
@@ -116,10 +104,10 @@ TEST_F(ProgramEndurance, SoakWithSpinResizesAndAKeyStorm)
     const long after = residentKiB(demo.process().pid());
 
     ASSERT_TRUE(demo.process().waitForOutput("", 1));
-    for (int i = 0; i < 200 && reportLines(demo.process().standardOutput()).size() < expected.size(); ++i) {
+    for (int i = 0; i < 200 && thresholdLines(demo.process().standardOutput()).size() < expected.size(); ++i) {
         sleepSeconds(0.05);
     }
-    const std::vector<std::string> lines = reportLines(demo.process().standardOutput());
+    const std::vector<std::string> lines = thresholdLines(demo.process().standardOutput());
     ASSERT_EQ(lines.size(), expected.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
         ASSERT_EQ(lines[i], expected[i]) << "report " << i;

@@ -11,18 +11,6 @@
 
 namespace {
 
-std::vector<std::string> thresholdLines(const std::string& output)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(output);
-    for (std::string line; std::getline(in, line);) {
-        if (line.rfind("Schwellwert: ", 0) == 0) {
-            lines.push_back(line);
-        }
-    }
-    return lines;
-}
-
 
 // The threshold the keys should leave, modelled in double precision.
 std::vector<std::string> modelLines(const std::string& presses)

@@ -2,6 +2,19 @@
 
 #include <algorithm>
 #include <chrono>
+#include <sstream>
+
+std::vector<std::string> thresholdLines(const std::string& output)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(output);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("Schwellwert: ", 0) == 0) {
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}
 
 const VirtualDisplay& sharedDisplay()
 {

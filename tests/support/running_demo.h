@@ -12,6 +12,9 @@
 
 constexpr const char* demoTitle = "Orvin Talasek, 461389";
 
+// The "Schwellwert: " lines of the program's standard output, in order.
+std::vector<std::string> thresholdLines(const std::string& output);
+
 // The X server that the real-program tests of one executable share.
 const VirtualDisplay& sharedDisplay();
 
