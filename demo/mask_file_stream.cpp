@@ -149,10 +149,8 @@ bool MaskFileStream::gatherNumber(std::uint64_t& magnitude, bool& negative)
         return take();
     };
 
-    negative = false;
     magnitude = 0;
-    const int sign = takeIf([](int c) { return c == '+' || c == '-'; });
-    negative = sign == '-';
+    negative = takeIf([](int c) { return c == '+' || c == '-'; }) == '-';
 
     int base = 10;
     bool anyDigit = false;
@@ -176,25 +174,25 @@ bool MaskFileStream::gatherNumber(std::uint64_t& magnitude, bool& negative)
     return anyDigit;
 }
 
-MaskFileStream::NumberStart MaskFileStream::startNumber(std::uint64_t& magnitude, bool& negative)
+template <typename Number>
+bool MaskFileStream::startNumber(Number& target, std::uint64_t& magnitude, bool& negative)
 {
     if (!startStep() || !skipWhiteSpace()) {
-        return NumberStart::leaveTarget;
+        return false;
     }
     if (!gatherNumber(magnitude, negative)) {
         fail_ = true;
-        return NumberStart::noDigit;
+        target = 0;
+        return false;
     }
-    return NumberStart::gathered;
+    return true;
 }
 
 void MaskFileStream::extractNumber(std::int32_t& target)
 {
     std::uint64_t magnitude = 0;
     bool negative = false;
-    const NumberStart start = startNumber(magnitude, negative);
-    if (start != NumberStart::gathered) {
-        target = start == NumberStart::noDigit ? 0 : target;
+    if (!startNumber(target, magnitude, negative)) {
         return;
     }
     const std::int64_t limit = negative ? -static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::min())
@@ -207,9 +205,7 @@ void MaskFileStream::extractNumber(std::uint32_t& target)
 {
     std::uint64_t magnitude = 0;
     bool negative = false;
-    const NumberStart start = startNumber(magnitude, negative);
-    if (start != NumberStart::gathered) {
-        target = start == NumberStart::noDigit ? 0 : target;
+    if (!startNumber(target, magnitude, negative)) {
         return;
     }
     const std::uint32_t largest = std::numeric_limits<std::uint32_t>::max();

@@ -46,9 +46,11 @@ private:
     int take();
     bool startStep();
     bool skipWhiteSpace();
-    enum class NumberStart { leaveTarget, noDigit, gathered };
-    // The steps every number extraction shares: skipping, gathering, flags.
-    NumberStart startNumber(std::uint64_t& magnitude, bool& negative);
+    // The steps every number extraction shares: skipping, gathering and the
+    // flags. False when the target is settled already: left alone on a stream
+    // that was not clean, 0 when no digit came.
+    template <typename Number>
+    bool startNumber(Number& target, std::uint64_t& magnitude, bool& negative);
     // Returns false when no digit was found; magnitude and negative describe
     // what was gathered.
     bool gatherNumber(std::uint64_t& magnitude, bool& negative);
