@@ -1,6 +1,6 @@
 // The real program's console output, window and exit status.
 #include "mask_files.h"
-#include "running_demo.h"
+#include "program_test.h"
 
 #include <gtest/gtest.h>
 
@@ -21,10 +21,7 @@ const std::string keyHelp =
     "\n";
 const std::string progressLine = "Reading image from file \"alpha.ppm\" \n";
 
-class ProgramConsole : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(sharedDisplay().running()) << sharedDisplay().error(); }
-};
+using ProgramConsole = ProgramTest;
 
 std::string xwininfo(const std::string& display)
 {

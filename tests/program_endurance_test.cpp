@@ -1,13 +1,13 @@
 // Endurance and bad input for the real program: a long spinning soak with
 // resizes and a storm of keys, and masks made to break the reader.
 #include "mask_files.h"
-#include "running_demo.h"
+#include "program_test.h"
+#include "threshold_model.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
-#include <cmath>
-#include <cstdio>
 #include <fstream>
 #include <random>
 #include <regex>
@@ -26,16 +26,6 @@ long residentKiB(pid_t pid)
     return -1;
 }
 
-// The report line for a threshold, written here without the program's code:
-// %.6g with the exponent widened to three digits.
-std::string modelLine(double t)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "%.6g", t);
-    const std::string widened = std::regex_replace(text, std::regex("e([+-])(\\d\\d)$"), "e$010$2");
-    return "Schwellwert: " + widened;
-}
-
 // Every key but ESC, by xdotool keysym, with the character it sends.
 struct Key {
     const char* keysym;
@@ -48,17 +38,14 @@ const Key storm[] = {
     {"Delete", 127}, {"comma", ','}, {"period", '.'}, {"slash", '/'},  {"asciitilde", '~'}, {"q", 'q'},
 };
 
-class ProgramEndurance : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(sharedDisplay().running()) << sharedDisplay().error(); }
-};
+using ProgramEndurance = ProgramTest;
 
 TEST_F(ProgramEndurance, SoakWithSpinResizesAndAKeyStorm)
 {
     RunningDemo demo(uniformMask(64, 64, 200));
     ASSERT_TRUE(demo.waitUntilShown());
     std::mt19937 random(20261211);
-    double threshold = 0.5;
+    ThresholdModel model;
     std::vector<std::string> expected;
     auto pressBatch = [&](int count) {
         std::string keys;
@@ -66,12 +53,10 @@ TEST_F(ProgramEndurance, SoakWithSpinResizesAndAKeyStorm)
             const Key& k = storm[random() % (sizeof storm / sizeof storm[0])];
             keys += std::string(k.keysym) + " ";
             if (k.code == 'x' || k.code == 'y') {
-                threshold = k.code == 'x' ? threshold + 0.025 : threshold - 0.025;
-                threshold = threshold > 1.0 ? 1.0 : threshold < 0.0 ? 0.0 : threshold;
-                expected.push_back(modelLine(threshold));
+                expected.push_back(model.press(k.code));
             }
         }
-        demo.window().xdotool("key --delay 1 --window " + std::to_string(demo.window().id()) + " " + keys);
+        demo.window().keys(keys, 1);
     };
     auto resizeCycle = [&] {
         demo.window().resize(1, 1);
@@ -103,7 +88,6 @@ TEST_F(ProgramEndurance, SoakWithSpinResizesAndAKeyStorm)
     sleepSeconds(2);
     const long after = residentKiB(demo.process().pid());
 
-    ASSERT_TRUE(demo.process().waitForOutput("", 1));
     for (int i = 0; i < 200 && thresholdLines(demo.process().standardOutput()).size() < expected.size(); ++i) {
         sleepSeconds(0.05);
     }

@@ -1,35 +1,17 @@
 // The real program driven from the keyboard with xdotool.
 #include "mask_files.h"
-#include "running_demo.h"
+#include "program_test.h"
 #include "scene_projection.h"
+#include "threshold_model.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstdio>
 #include <sstream>
 
 namespace {
 
 
-// The threshold the keys should leave, modelled in double precision.
-std::vector<std::string> modelLines(const std::string& presses)
-{
-    std::vector<std::string> lines;
-    double t = 0.5;
-    for (char c : presses) {
-        t = c == 'x' ? std::fmin(t + 0.025, 1.0) : std::fmax(t - 0.025, 0.0);
-        char text[64];
-        std::snprintf(text, sizeof text, "Schwellwert: %.6g", t);
-        lines.push_back(text);
-    }
-    return lines;
-}
-
-class ProgramKeys : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(sharedDisplay().running()) << sharedDisplay().error(); }
-};
+using ProgramKeys = ProgramTest;
 
 TEST_F(ProgramKeys, ThresholdStepsAreReportedAndClamped)
 {
@@ -53,10 +35,9 @@ TEST_F(ProgramKeys, ThresholdStepsAreReportedAndClamped)
         const std::vector<std::string> lines = thresholdLines(demo.process().standardOutput());
         ASSERT_EQ(lines.size(), row.presses.size());
         EXPECT_EQ(lines.back(), row.last);
-        // All but the one with an exponent read as printf writes them.
-        const std::vector<std::string> model = modelLines(row.presses);
-        for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
-            EXPECT_EQ(lines[i], model[i]) << row.presses << " press " << i;
+        ThresholdModel model;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            EXPECT_EQ(lines[i], model.press(row.presses[i])) << row.presses << " press " << i;
         }
     }
 }

@@ -1,7 +1,7 @@
 // The real program under valgrind's memcheck: no read or write out of bounds,
 // in particular none by the GL driver when it takes the mask's rows.
 #include "mask_files.h"
-#include "running_demo.h"
+#include "program_test.h"
 
 #include <gtest/gtest.h>
 
@@ -13,10 +13,7 @@ std::string maskName(const ::testing::TestParamInfo<std::string>& info)
     return names[info.index];
 }
 
-class ProgramMemcheck : public ::testing::TestWithParam<std::string> {
-protected:
-    void SetUp() override { ASSERT_TRUE(sharedDisplay().running()) << sharedDisplay().error(); }
-};
+using ProgramMemcheck = ProgramTestBase<::testing::TestWithParam<std::string>>;
 
 TEST_P(ProgramMemcheck, RunsCleanAndEndsOnEscape)
 {

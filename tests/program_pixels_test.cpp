@@ -1,6 +1,6 @@
 // Screenshots of the real program against positions the test works out itself.
 #include "mask_files.h"
-#include "running_demo.h"
+#include "program_test.h"
 #include "scene_projection.h"
 
 #include <gtest/gtest.h>
@@ -54,10 +54,7 @@ bool rimColoursMatch(const Screenshot& shot, const SceneView& view, std::string*
     return all;
 }
 
-class ProgramPixels : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(sharedDisplay().running()) << sharedDisplay().error(); }
-};
+using ProgramPixels = ProgramTest;
 
 TEST_F(ProgramPixels, BackgroundFrameCentreAndRimColours)
 {

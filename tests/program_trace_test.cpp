@@ -130,6 +130,12 @@ protected:
     }
     const std::vector<GlCall>& calls() { return tracedRun().calls; }
 
+    // The frames from the first clear on, each ending with its swap.
+    std::vector<std::vector<GlCall>> drawnFrames()
+    {
+        return splitFrames(std::vector<GlCall>(calls().begin() + find("glClear"), calls().end()));
+    }
+
     std::size_t find(const std::string& name, std::size_t from = 0)
     {
         for (std::size_t i = from; i < calls().size(); ++i) {
@@ -215,9 +221,7 @@ TEST_F(ProgramTrace, EveryFrameDrawsTheWholeFan)
 {
     const std::vector<ExpectedVertex> fan = expectedFan();
     ASSERT_EQ(fan.size(), 122u);
-    const std::size_t firstClear = find("glClear");
-    std::vector<GlCall> drawing(calls().begin() + firstClear, calls().end());
-    const auto frames = splitFrames(drawing);
+    const auto frames = drawnFrames();
     ASSERT_GT(frames.size(), 10u);
 
     for (std::size_t n = 0; n < frames.size(); ++n) {
@@ -268,9 +272,7 @@ TEST_F(ProgramTrace, EveryFrameDrawsTheWholeFan)
 
 TEST_F(ProgramTrace, KeysShowInTheVeryNextFrames)
 {
-    const std::size_t firstClear = find("glClear");
-    std::vector<GlCall> drawing(calls().begin() + firstClear, calls().end());
-    const auto frames = splitFrames(drawing);
+    const auto frames = drawnFrames();
     ASSERT_GT(frames.size(), 10u);
 
     // Frames go on while nothing is pressed: many at 0.5 before 'x'.

@@ -34,7 +34,11 @@ public:
 
     // Runs xdotool against this window: "key x", "windowsize 800 400", ...
     int xdotool(const std::string& command) const;
-    void keys(const std::string& keysyms) const { xdotool("key --delay 5 --window " + std::to_string(window_) + " " + keysyms); }
+    // Sends keysyms ("x space plus") to this window, delayMs apart.
+    void keys(const std::string& keysyms, int delayMs = 5) const
+    {
+        xdotool("key --delay " + std::to_string(delayMs) + " --window " + std::to_string(window_) + " " + keysyms);
+    }
     void resize(int width, int height) const;
 
 private:
