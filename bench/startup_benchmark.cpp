@@ -5,6 +5,7 @@
 //
 // Usage: startup_benchmark DEMO MINIMAL
 #include "virtual_display.h"
+#include "x_window.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -26,28 +27,6 @@ namespace {
 
 const char* const title = "Orvin Talasek, 461389";
 constexpr int runs = 9;
-
-Window findWindow(Display* display)
-{
-    Window root = 0, parent = 0, *children = nullptr;
-    unsigned int count = 0;
-    Window found = 0;
-    XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
-    for (unsigned int i = 0; i < count && !found; ++i) {
-        char* name = nullptr;
-        XWindowAttributes attributes;
-        if (XFetchName(display, children[i], &name) && name) {
-            const bool viewable =
-                XGetWindowAttributes(display, children[i], &attributes) && attributes.map_state == IsViewable;
-            found = std::string(name) == title && viewable ? children[i] : 0;
-            XFree(name);
-        }
-    }
-    if (children) {
-        XFree(children);
-    }
-    return found;
-}
 
 int ignoreErrors(Display*, XErrorEvent*) { return 0; }
 
@@ -88,7 +67,7 @@ Result measure(const std::string& display, const std::string& program, const std
     Window window = 0;
     const auto limit = start + std::chrono::seconds(10);
     while (std::chrono::steady_clock::now() < limit) {
-        window = findWindow(x);
+        window = findViewableWindow(x, title);
         if (window && framePresented(x, window)) {
             result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
             break;

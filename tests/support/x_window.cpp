@@ -54,6 +54,17 @@ int ignoreErrors(Display*, XErrorEvent*) { return 0; }
 
 } // namespace
 
+unsigned long findViewableWindow(void* display, const std::string& title)
+{
+    Display* d = asDisplay(display);
+    const Window window = findByTitle(d, DefaultRootWindow(d), title);
+    XWindowAttributes attributes;
+    if (!window || !XGetWindowAttributes(d, window, &attributes) || attributes.map_state != IsViewable) {
+        return 0;
+    }
+    return window;
+}
+
 bool Screenshot::operator==(const Screenshot& other) const
 {
     if (width != other.width || height != other.height) {
@@ -91,14 +102,7 @@ XWindow::XWindow(const std::string& display, const std::string& title, double ti
     }
     const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(timeoutSeconds);
     while (!window_ && std::chrono::steady_clock::now() < end) {
-        window_ = findByTitle(asDisplay(display_), DefaultRootWindow(asDisplay(display_)), title);
-        if (window_) {
-            XWindowAttributes attributes;
-            XGetWindowAttributes(asDisplay(display_), window_, &attributes);
-            if (attributes.map_state != IsViewable) {
-                window_ = 0;
-            }
-        }
+        window_ = findViewableWindow(display_, title);
         if (!window_) {
             sleepSeconds(0.05);
         }

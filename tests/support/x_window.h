@@ -19,6 +19,9 @@ struct Screenshot {
     void save(const std::string& path) const;
 };
 
+// The mapped window titled title on an X display (a Display*), or 0.
+unsigned long findViewableWindow(void* display, const std::string& title);
+
 // A top-level window on an X display, found by its title.
 class XWindow {
 public:
