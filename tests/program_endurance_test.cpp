@@ -95,9 +95,7 @@ TEST_F(ProgramEndurance, SoakWithSpinResizesAndAKeyStorm)
     sleepSeconds(2);
     const long after = residentKiB(demo.process().pid());
 
-    for (int i = 0; i < 200 && thresholdLines(demo.process().standardOutput()).size() < expected.size(); ++i) {
-        sleepSeconds(0.05);
-    }
+    waitUntil([&] { return thresholdLines(demo.process().standardOutput()).size() >= expected.size(); }, 10, 0.05);
     const std::vector<std::string> lines = thresholdLines(demo.process().standardOutput());
     ASSERT_EQ(lines.size(), expected.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {

@@ -24,6 +24,18 @@ std::string readFile(const std::string& path)
 
 void sleepSeconds(double seconds) { std::this_thread::sleep_for(std::chrono::duration<double>(seconds)); }
 
+bool waitUntil(const std::function<bool()>& done, double seconds, double pollSeconds)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end) {
+            return false;
+        }
+        sleepSeconds(pollSeconds);
+    }
+    return true;
+}
+
 DemoProcess::DemoProcess(const std::string& display, const std::string& workDir,
                          const std::vector<std::string>& prefix)
     : outPath_(workDir + "/.stdout"), errPath_(workDir + "/.stderr")
@@ -66,31 +78,22 @@ std::string DemoProcess::standardError() const { return readFile(errPath_); }
 
 bool DemoProcess::waitForOutput(const std::string& text, double seconds) const
 {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (standardOutput().find(text) == std::string::npos) {
-        if (std::chrono::steady_clock::now() > end) {
-            return false;
-        }
-        sleepSeconds(0.02);
-    }
-    return true;
+    return waitUntil([&] { return standardOutput().find(text) != std::string::npos; }, seconds);
 }
 
 bool DemoProcess::waitForExit(double seconds, int& status)
 {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    for (;;) {
-        int raw = 0;
-        if (pid_ > 0 && waitpid(pid_, &raw, WNOHANG) == pid_) {
+    return waitUntil(
+        [&] {
+            int raw = 0;
+            if (pid_ <= 0 || waitpid(pid_, &raw, WNOHANG) != pid_) {
+                return false;
+            }
             pid_ = -1;
             status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
             return true;
-        }
-        if (std::chrono::steady_clock::now() > end) {
-            return false;
-        }
-        sleepSeconds(0.02);
-    }
+        },
+        seconds);
 }
 
 TempDir::TempDir()

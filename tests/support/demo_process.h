@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -45,3 +46,6 @@ private:
 
 std::string readFile(const std::string& path);
 void sleepSeconds(double seconds);
+// Asks done, pollSeconds apart, until it says yes or seconds have passed;
+// false on time-out.
+bool waitUntil(const std::function<bool()>& done, double seconds, double pollSeconds = 0.02);

@@ -1,7 +1,6 @@
 #include "running_demo.h"
 
 #include <algorithm>
-#include <chrono>
 #include <sstream>
 
 std::vector<std::string> thresholdLines(const std::string& output)
@@ -46,12 +45,13 @@ bool RunningDemo::waitUntilShown(double seconds)
 
 Screenshot RunningDemo::captureWhen(const std::function<bool(const Screenshot&)>& accept, double seconds)
 {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    Screenshot shot = window_->capture();
-    while (!accept(shot) && std::chrono::steady_clock::now() < end) {
-        sleepSeconds(0.05);
-        shot = window_->capture();
-    }
+    Screenshot shot;
+    waitUntil(
+        [&] {
+            shot = window_->capture();
+            return accept(shot);
+        },
+        seconds, 0.05);
     return shot;
 }
 
@@ -79,12 +79,5 @@ bool RunningDemo::pressAndWaitForLines(const std::string& keysyms, int lines, do
 {
     const int before = outputLineCount();
     window_->keys(keysyms);
-    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (outputLineCount() < before + lines) {
-        if (std::chrono::steady_clock::now() > end) {
-            return false;
-        }
-        sleepSeconds(0.02);
-    }
-    return true;
+    return waitUntil([&] { return outputLineCount() >= before + lines; }, seconds);
 }

@@ -5,7 +5,6 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
@@ -100,14 +99,13 @@ XWindow::XWindow(const std::string& display, const std::string& title, double ti
     if (!display_) {
         return;
     }
-    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(timeoutSeconds);
-    while (!window_ && std::chrono::steady_clock::now() < end) {
-        window_ = findViewableWindow(display_, title);
-        if (!window_) {
-            sleepSeconds(0.05);
-        }
-    }
-    if (window_) {
+    const bool shown = waitUntil(
+        [&] {
+            window_ = findViewableWindow(display_, title);
+            return window_ != 0;
+        },
+        timeoutSeconds, 0.05);
+    if (shown) {
         // With no window manager GLUT's window sits at (-1, -1), a pixel off
         // the screen, where the server keeps no pixels to capture.
         XSetErrorHandler(ignoreErrors);
@@ -163,12 +161,11 @@ void XWindow::resize(int width, int height) const
 {
     xdotool("windowsize " + std::to_string(window_) + " " + std::to_string(width) + " " + std::to_string(height));
     // Wait until the server reports the new size.
-    for (int i = 0; i < 100; ++i) {
-        int w = 0, h = 0;
-        size(w, h);
-        if (w == width && h == height) {
-            return;
-        }
-        sleepSeconds(0.02);
-    }
+    waitUntil(
+        [&] {
+            int w = 0, h = 0;
+            size(w, h);
+            return w == width && h == height;
+        },
+        2.0);
 }
